@@ -1,0 +1,103 @@
+#include "app/client_app.h"
+
+#include "app/main_window.h"
+#include "foundation/bounded_text.h"
+#include "foundation/client_dirs.h"
+#include "foundation/debug_log.h"
+
+#include <wx/display.h>
+#include <wx/image.h>
+
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+constexpr const char *config_base_name = "TarnHollow";
+
+void remove_config_file(const char *name)
+{
+    xirr_bounded_text path;
+    path.append(xirr_client_get_config_directory());
+    path.append("/");
+    path.append(name);
+    unlink(path.c_str());
+}
+
+}  // namespace
+
+bool xirr_client_app::OnInit()
+{
+    if (!xirr_client_set_up_config_directory(config_base_name)) {
+        fputs("Boot failed, unable to get at system config directory.\n", stdout);
+        fflush(stdout);
+        exit(1);
+    }
+    xirr_bounded_text log_name;
+    log_name.append(xirr_client_get_config_directory());
+    log_name.append("/zorvik_log.txt");
+    xirr_client_set_debug_logfile_name(log_name.c_str());
+    if (xirr_debug_level > 1)
+        xirr_debug_printf("--------------------------- BOOT START --------------------------\n");
+
+    // A write to a closed socket must fail with an error, not end the process.
+    signal(SIGPIPE, SIG_IGN);
+
+    wxImage::AddHandler(new wxPNGHandler);
+
+    // Nothing reads this file; it is left over from older installations.
+    remove_config_file("bootname.txt");
+    read_command_line();
+
+    main_window_ = new xirr_mw("Tarn Hollow", wxDefaultPosition, wxSize(984, 728));
+    main_window_->delayed_initialization();
+    main_window_->Show(true);
+    SetTopWindow(main_window_);
+
+    measure_screen();
+    return true;
+}
+
+int xirr_client_app::OnExit()
+{
+    if (xirr_debug_level > 1)
+        xirr_debug_printf("--------------------------- PROGRAM EXIT --------------------------\n");
+    return 0;
+}
+
+void xirr_client_app::read_command_line()
+{
+    std::vector<wxCharBuffer> buffers;
+    std::vector<const char *> pointers;
+    buffers.reserve(argc);
+    for (int i = 0; i < argc; ++i) {
+        buffers.push_back(argv[i].utf8_str());
+        pointers.push_back(buffers.back().data());
+    }
+    xirr_parse_command_line(argc, pointers.data(), &args_);
+}
+
+void xirr_client_app::measure_screen()
+{
+    int index = wxDisplay::GetFromWindow(main_window_);
+    wxRect area = wxDisplay(index == wxNOT_FOUND ? 0u : (unsigned)index).GetClientArea();
+    screen_width_ = area.width;
+    screen_height_ = area.height;
+    if (screen_width_ < 1) {
+        if (xirr_debug_level > 0)
+            xirr_debug_printf("Error in OnInit(), got bogus screen/display xsize of %d.  Setting to 640.\n",
+                              screen_width_);
+        screen_width_ = 640;
+    }
+    if (screen_height_ < 1) {
+        if (xirr_debug_level > 0)
+            xirr_debug_printf("Error in OnInit(), got bogus screen/display ysize of %d.  Setting to 480.\n",
+                              screen_height_);
+        screen_height_ = 480;
+    }
+    if (xirr_debug_level > 1)
+        xirr_debug_printf("OnInit(), got screen/display size of %d, %d.\n", screen_width_, screen_height_);
+}
