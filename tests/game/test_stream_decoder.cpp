@@ -162,6 +162,12 @@ struct decoder_case {
     std::string log;                   // everything logged at level 2
 };
 
+// Test names carry the title; keep gtest from dumping the raw bytes too.
+void PrintTo(const decoder_case &c, std::ostream *os)
+{
+    *os << c.title;
+}
+
 const decoder_case cases[] = {
     {"plain_text", "You see a tarn.\r\n\x1b[33mGold\x1b[0m", {text("You see a tarn.\r\n\x1b[33mGold\x1b[0m")}, ""},
     {"escaped_semicolons_of_ansi_sequences", "\x1b[1;;33mGold", {text("\x1b[1;33mGold")}, ""},
