@@ -1,0 +1,10 @@
+th_unit_test(test_system_services
+  ${CMAKE_CURRENT_LIST_DIR}/test_xirr_random.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/test_hash_text.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/test_compass.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/test_pointer_hash_table.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/test_bulk_allocator.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/test_file_info.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/test_lock_file.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/test_browser_launch.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/test_xirr_thread_time.cpp)
