@@ -1,9 +1,12 @@
 #include "app/client_app.h"
 
 #include "app/main_window.h"
+#include "config/zv_config.h"
 #include "foundation/bounded_text.h"
 #include "foundation/client_dirs.h"
 #include "foundation/debug_log.h"
+#include "foundation/xirr_random.h"
+#include "net/ssl_context.h"
 
 #include <wx/display.h>
 #include <wx/image.h>
@@ -11,21 +14,11 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <unistd.h>
 #include <vector>
 
 namespace {
 
 constexpr const char *config_base_name = "TarnHollow";
-
-void remove_config_file(const char *name)
-{
-    xirr_bounded_text path;
-    path.append(xirr_client_get_config_directory());
-    path.append("/");
-    path.append(name);
-    unlink(path.c_str());
-}
 
 }  // namespace
 
@@ -45,11 +38,14 @@ bool xirr_client_app::OnInit()
 
     // A write to a closed socket must fail with an error, not end the process.
     signal(SIGPIPE, SIG_IGN);
+    // Without TLS the game connection never completes; the client still runs.
+    if (!xirr_init_ssl() && xirr_debug_level > 0)
+        xirr_debug_printf("Boot failed, SSL startup is broken.\n");
 
+    xirr_random_start_up();
     wxImage::AddHandler(new wxPNGHandler);
 
-    // Nothing reads this file; it is left over from older installations.
-    remove_config_file("bootname.txt");
+    ZvConfig::instance().load_system_config();
     read_command_line();
 
     main_window_ = new xirr_mw("Tarn Hollow", wxDefaultPosition, wxSize(984, 728));

@@ -32,12 +32,12 @@ def run_devserver(args, timeout=START_TIMEOUT):
 class DevServer:
     """One running server. Use as a context manager, or call stop()."""
 
-    def __init__(self, *args, state_dir=None, plain=False):
+    def __init__(self, *args, state_dir=None, plain=False, game_port=0):
         self._tmp = tempfile.TemporaryDirectory(prefix="devserver-test-")
         self.state_dir = state_dir or os.path.join(self._tmp.name, "state")
         self.record_path = os.path.join(self._tmp.name, "record.jsonl")
         self._stderr = open(os.path.join(self._tmp.name, "stderr.txt"), "w+")
-        command = [PYTHON, "-B", DEVSERVER, "--state-dir", self.state_dir, "--game-port", "0",
+        command = [PYTHON, "-B", DEVSERVER, "--state-dir", self.state_dir, "--game-port", str(game_port),
                    "--web-port", "0", "--info-port", "0", "--record", self.record_path]
         if plain:
             command.append("--plain")

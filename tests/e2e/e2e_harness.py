@@ -1,10 +1,12 @@
 """Shared helpers of the end-to-end tests: a temporary HOME, the client
 process, its window under Xvfb and screenshots. Every wait is bounded."""
 
+import json
 import os
 import shutil
 import signal
 import subprocess
+import sys
 import tempfile
 import time
 
@@ -106,3 +108,27 @@ def colour_count(path, geometry=None):
         cmd += ["-crop", geometry, "+repage"]
     cmd += ["-format", "%k", "info:"]
     return int(subprocess.run(cmd, capture_output=True, text=True, check=True).stdout)
+
+
+# The local world, from the devserver tests' own harness; the client
+# connects by itself to the port it was built with.
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "devserver"))
+from harness import DevServer, client_lines  # noqa: E402  pylint: disable=wrong-import-position
+
+GAME_PORT = int(os.environ.get("TH_GAME_PORT", "3102"))
+
+
+def world(*args, plain=False):
+    """The local world on the client's built-in game port."""
+    return DevServer(*args, plain=plain, game_port=GAME_PORT)
+
+
+def scenario_world(steps):
+    """A scripted world running the given steps for every connection."""
+    handle = tempfile.NamedTemporaryFile("w", suffix=".json", delete=False)
+    json.dump({"steps": steps}, handle)
+    handle.close()
+    try:
+        return world("--script", handle.name)
+    finally:
+        os.unlink(handle.name)

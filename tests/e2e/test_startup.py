@@ -5,7 +5,7 @@ import tempfile
 import time
 import unittest
 
-from harness import Client, TempHome, colour_count, screenshot
+from e2e_harness import Client, TempHome, colour_count, screenshot
 
 
 class StartupTest(unittest.TestCase):
@@ -16,6 +16,10 @@ class StartupTest(unittest.TestCase):
                 window = client.window_id()
                 self.assertIsNotNone(window, "the main window never appeared")
                 self.assertTrue(os.path.isdir(home.config_dir))
+                # A first start finds no system file, which the log reports.
+                log = os.path.join(home.config_dir, "zorvik_log.txt")
+                with open(log) as f:
+                    self.assertIn("Unable to load system config", f.read())
                 time.sleep(0.5)
                 shot = os.path.join(tempfile.gettempdir(), "th-e2e-startup.png")
                 screenshot(shot)
@@ -29,6 +33,8 @@ class StartupTest(unittest.TestCase):
                 self.assertEqual(status, 0)
                 # The countdown runs ten 20 ms ticks; allow for a slow machine.
                 self.assertLess(elapsed, 3.0)
+                self.assertTrue(os.path.isfile(os.path.join(home.config_dir, "tarn_hollow.cfg")),
+                                "the configuration was not saved at exit")
             finally:
                 client.kill()
 
