@@ -21,6 +21,9 @@ DEVSERVER_DIR = os.path.join(os.path.dirname(os.path.dirname(os.path.dirname(os.
 DEVSERVER = os.path.join(DEVSERVER_DIR, "devserver.py")
 START_TIMEOUT = 30
 READY = re.compile(r"READY game=(\d+) web=(\d+) info=(\d+)$")
+NAME_PROMPT = b"By what name are you known? "
+PROMPT = b"> \x1b[0m"  # the world's prompt, as it ends
+DEFAULT_UUID = "0123456789abcdef0123456789abcdef"
 
 
 def run_devserver(args, timeout=START_TIMEOUT):
@@ -111,6 +114,42 @@ class DevServer:
         return GameClient(self.game_port, self.tls)
 
 
+def parse_stream(data):
+    """Split the server's stream the way the client reads it. Returns (text,
+    tags): text is the plain bytes ("\;\;" as one ";", telnet commands
+    dropped), tags the tagged messages in order as (name, payload) with
+    payload None for ";t" messages. A malformed message fails the test."""
+    text, tags, i = bytearray(), [], 0
+
+    def upto_semicolon(start):
+        end = data.index(b";", start)
+        return data[start:end].decode("utf-8"), end + 1
+
+    while i < len(data):
+        byte = data[i]
+        if byte == 0xFF:
+            i += 3 if i + 1 < len(data) and data[i + 1] in (251, 252, 253, 254) else 2
+        elif byte == ord(";") and data[i + 1:i + 2] == b";":
+            text += b";"
+            i += 2
+        elif byte == ord(";") and data[i + 1:i + 2] == b"t":
+            name, i = upto_semicolon(i + 2)
+            tags.append((name, None))
+        elif byte == ord(";") and data[i + 1:i + 2] == b"s":
+            name, i = upto_semicolon(i + 2)
+            payload, i = upto_semicolon(i)
+            end, i = upto_semicolon(i + 1) if data[i:i + 1] == b"e" else (None, i)
+            if end != name:
+                raise AssertionError("message %r not closed by ';e%s;' at %d" % (name, name, i))
+            tags.append((name, payload))
+        elif byte == ord(";"):
+            raise AssertionError("stray ';' at %d in %r" % (i, data[max(0, i - 40):i + 40]))
+        else:
+            text.append(byte)
+            i += 1
+    return bytes(text), tags
+
+
 def client_lines(records, conn=None):
     """The lines the client sent, in order (of one connection if conn is given)."""
     return [r["line"] for r in records if "line" in r and (conn is None or r["conn"] == conn)]
@@ -163,6 +202,29 @@ class GameClient:
                 got, self.received = self.received, b""
                 return got
             self.received += chunk
+
+    def command(self, line, until=PROMPT, timeout=10):
+        """Send a line; return what arrives up to and including until."""
+        self.send_line(line)
+        return self.read_until(until, timeout)
+
+    def greet(self, uuid=DEFAULT_UUID):
+        return self.command("_zorvik %s 1.096-gtk-rc5" % uuid, NAME_PROMPT)
+
+    def log_in(self, name, password, uuid=DEFAULT_UUID):
+        """Greet and log in to an existing character; returns every byte
+        received up to the first prompt."""
+        got = self.greet(uuid) + self.command(name, b"Password: ")
+        return got + self.command(password)
+
+    def create(self, name, password="secret", pet="", uuid=DEFAULT_UUID):
+        """Greet and create a character; returns every byte received up to
+        the first prompt."""
+        got = self.greet(uuid) + self.command(name, b"(yes/no) ")
+        got += self.command("yes", b"Choose a password: ")
+        got += self.command(password, b"Repeat the password: ")
+        got += self.command(password, b"(Enter for Bran) ")
+        return got + self.command(pet)
 
     def close(self):
         self.sock.close()
