@@ -49,7 +49,7 @@ bool xirr_client_app::OnInit()
     read_command_line();
 
     main_window_ = new xirr_mw("Tarn Hollow", wxDefaultPosition, wxSize(984, 728));
-    main_window_->delayed_initialization();
+    main_window_->delayed_initialization(args_.launcher_version);
     main_window_->Show(true);
     SetTopWindow(main_window_);
 

@@ -1,53 +1,40 @@
 #include "app/main_window.h"
 
+#include "app/main_layout.h"
+#include "app/main_menu.h"
+#include "app/main_window_glue.h"
+#include "app/menu_table.h"
 #include "build_settings.h"
 #include "config/zv_config.h"
 #include "foundation/browser_launch.h"
 #include "foundation/debug_log.h"
 #include "foundation/xirr_time.h"
 #include "game/client_version.h"
+#include "input/line_edit.h"
 
+#include <wx/panel.h>
 #include <wx/sizer.h>
-#include <wx/utils.h>
 
 #include <cstdlib>
 #include <cstring>
-#include <string>
 
 wxBEGIN_EVENT_TABLE(xirr_mw, wxFrame)
     EVT_TIMER(xirr_mw::main_tick_id, xirr_mw::OnTimer)
     EVT_TIMER(xirr_mw::ping_timer_id, xirr_mw::OnPingTimer)
     EVT_TIMER(xirr_mw::save_timer_id, xirr_mw::OnSaveTimer)
     EVT_CLOSE(xirr_mw::OnClose)
+    EVT_MENU_RANGE(XIRR_ID_CONNECT, XIRR_ID_ABOUT, xirr_mw::OnMenu)
+    EVT_SIZE(xirr_mw::OnResize)
+    EVT_SET_FOCUS(xirr_mw::OnFocus)
 wxEND_EVENT_TABLE()
-
-const xirr_stream_callbacks xirr_mw::stream_callbacks = {
-    &xirr_mw::on_text,
-    &xirr_mw::on_tag,
-    &xirr_mw::on_echo,
-    &xirr_mw::on_bell,
-};
-
-const xirr_config_hooks xirr_mw::config_hooks = {
-    nullptr,
-    &xirr_mw::on_status_report_due,
-    nullptr,
-    nullptr,
-    nullptr,
-    nullptr,
-    nullptr,
-};
-
-const xirr_connection_callbacks xirr_mw::connection_callbacks = {
-    &xirr_mw::on_message,
-    &xirr_mw::on_connected,
-    &xirr_mw::on_received,
-    &xirr_mw::on_disconnected,
-};
 
 xirr_mw::xirr_mw(const wxString &title, const wxPoint &position, const wxSize &size)
     : wxFrame(nullptr, wxID_ANY, title, position, size),
-      connection_(TH_GAME_HOST, TH_GAME_PORT, XIRR_CLIENT_VERSION, &connection_callbacks, this)
+      decoder_(&xirr_mw_stream_callbacks, this),
+      connection_(TH_GAME_HOST, TH_GAME_PORT, XIRR_CLIENT_VERSION, &xirr_mw_connection_callbacks,
+                  this),
+      dispatch_(&xirr_mw_dispatch_callbacks, this, ZvConfig::instance()),
+      commands_(&xirr_mw_command_callbacks, this, ZvConfig::instance())
 {
 }
 
@@ -56,27 +43,35 @@ xirr_mw::~xirr_mw()
     main_tick_.Stop();
     ping_timer_.Stop();
     save_timer_.Stop();
+    ZvConfig::instance().set_hooks(nullptr, nullptr);
 }
 
-void xirr_mw::delayed_initialization()
+void xirr_mw::delayed_initialization(const char *launcher_version)
 {
+    ZvConfig &config = ZvConfig::instance();
+    input_panel_ = new wxPanel(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxBORDER_NONE,
+                               "main input window");
+    input_line_ = new xirr_line_edit(input_panel_, config, &xirr_mw_line_edit_callbacks, this);
+    auto *input_sizer = new wxBoxSizer(wxVERTICAL);
+    input_sizer->Add(input_line_, 1, wxEXPAND);
+    input_panel_->SetSizer(input_sizer);
     main_display_ = new wxTextCtrl(this, wxID_ANY, wxEmptyString, wxDefaultPosition,
                                    wxDefaultSize,
                                    wxTE_MULTILINE | wxTE_READONLY | wxTE_RICH2 | wxBORDER_NONE);
     main_display_->SetBackgroundColour(*wxBLACK);
     main_display_->SetForegroundColour(wxColour(192, 192, 192));
-    // The window's own background shows in the 2-pixel gaps at its edges.
-    SetBackgroundColour(wxColour(64, 64, 64));
-    auto *sizer = new wxBoxSizer(wxVERTICAL);
-    sizer->Add(main_display_, 1, wxEXPAND | wxALL, 2);
-    SetSizer(sizer);
+    menu_ = new xirr_main_menu(config);
+    SetMenuBar(menu_);
+    SetBackgroundColour(*wxBLACK);
     CreateStatusBar(1);
 
-    ZvConfig &config = ZvConfig::instance();
-    config.set_hooks(&config_hooks, this);
+    config.set_hooks(&xirr_mw_config_hooks, this);
     connection_.set_identifier(config.get_uuid());
+    commands_.set_launcher_version(launcher_version);
 
     constructed_ = true;
+    layout();
+    input_line_->SetFocus();
     main_tick_.Start(main_tick_ms);
     ping_timer_.Start(ping_interval_ms);
     save_timer_.Start(save_interval_ms);
@@ -91,15 +86,17 @@ void xirr_mw::OnTimer(wxTimerEvent &)
     }
     if (focus_return_) {
         focus_return_ = false;
-        main_display_->SetFocus();
+        input_line_->SetFocus();
     }
     socket_handler();
+    if (login_state() == xirr_tag_dispatch::playing)
+        dispatch_.send_pending_status_report();
     if (pending_text_.pending()) {
         begin_client_message();
         const xirr_bounded_text &text = pending_text_.text();
         display_text(text.c_str(), text.length);
         pending_text_.clear();
-        flush_display();
+        repaint_main_display();
     }
     if (pending_url_.pending())
         start_pending_browser();
@@ -117,40 +114,49 @@ void xirr_mw::OnTimer(wxTimerEvent &)
     }
 }
 
+void xirr_mw::OnResize(wxSizeEvent &)
+{
+    if (!constructed_) {
+        if (xirr_debug_level > 1)
+            xirr_debug_printf("xirr_mw::OnResize() - windows bug triggered, constructor not yet finished.  Ignoring.\n");
+        return;
+    }
+    if (GetClientSize() == last_size_) {
+        if (xirr_debug_level > 1)
+            xirr_debug_printf("xirr_mw::OnResize() - ignoring double resize.\n");
+        return;
+    }
+    layout();
+}
+
+void xirr_mw::OnFocus(wxFocusEvent &)
+{
+    if (input_line_)
+        input_line_->SetFocus();
+}
+
+void xirr_mw::layout()
+{
+    wxSize size = GetClientSize();
+    if (size.x > 0 && size.y > 0)
+        last_size_ = size;
+    xirr_main_layout_input in;
+    xirr_layout_read_settings(ZvConfig::instance(), &in);
+    in.width = last_size_.x;
+    in.height = last_size_.y;
+    in.login_state = login_state();
+    xirr_main_layout placed = xirr_layout_main_window(in);
+    auto place = [](wxWindow *window, const xirr_layout_child &child) {
+        window->SetSize(child.rect.x, child.rect.y, child.rect.width, child.rect.height);
+        window->Show(child.shown != 0);
+    };
+    place(input_panel_, placed.input_panel);
+    place(main_display_, placed.main_display);
+}
+
 void xirr_mw::OnPingTimer(wxTimerEvent &)
 {
     send_ping();
-}
-
-// One poll of the game connection. A poll that stopped at its time budget
-// queues another right after the toolkit has handled its pending events, so
-// a flood of server text is read at full speed without starving repaints
-// and input.
-void xirr_mw::socket_handler()
-{
-    int more = connection_.poll();
-    flush_display();
-    if (more && !drain_queued_) {
-        drain_queued_ = true;
-        CallAfter([this] {
-            drain_queued_ = false;
-            socket_handler();
-        });
-    }
-}
-
-void xirr_mw::send_ping()
-{
-    if (login_state_ != 2)
-        return;
-    send_line("zvping");
-    ping_.sent(xirr_gettimeofday_useconds());
-}
-
-void xirr_mw::pong_received()
-{
-    int delay = ping_.delay_ms(xirr_gettimeofday_useconds());
-    SetStatusText(wxString::Format("Ping: %d ms", delay));
 }
 
 void xirr_mw::OnSaveTimer(wxTimerEvent &)
@@ -195,9 +201,16 @@ void xirr_mw::verify_program_exit()
         xirr_debug_printf("xirr_mw::verify_program_exit()\n");
     // Until the confirmation dialogs exist, a player in the game is logged
     // off with the server's own check and the client closes.
-    if (login_state_ == 2 && connection_.is_connected())
+    if (login_state() == xirr_tag_dispatch::playing && connection_.is_connected())
         send_line("quit -check");
     system_shutdown_handler();
+}
+
+void xirr_mw::menu_file_save_and_quit()
+{
+    if (xirr_debug_level > 1)
+        xirr_debug_printf("xirr_mw::menu_file_save_and_quit()\n");
+    verify_program_exit();
 }
 
 void xirr_mw::open_url(const char *address)
@@ -222,124 +235,4 @@ void xirr_mw::start_pending_browser()
         add_pending_local_text(url);
         add_pending_local_text("\n\n");
     }
-}
-
-void xirr_mw::process_socket_data(const unsigned char *bytes, size_t length)
-{
-    decoder_.feed(bytes, length);
-}
-
-void xirr_mw::begin_client_message()
-{
-    // The decoder keeps its state: a tagged message split across reads must
-    // survive a client message shown between them. Only connect and
-    // disconnect return it to text.
-    main_display_->SetInsertionPointEnd();
-    display_text("\n", 1);
-}
-
-void xirr_mw::display_text(const char *bytes, size_t length)
-{
-    pending_display_.append(wxString::From8BitData(bytes, length));
-}
-
-// The stand-in display keeps only the most recent text: a native text
-// control slows down badly with megabytes in it.
-void xirr_mw::flush_display()
-{
-    constexpr long keep = 65536;
-    if (pending_display_.empty())
-        return;
-    if ((long)pending_display_.length() > keep) {
-        main_display_->SetValue(pending_display_.Right(keep));
-    } else {
-        main_display_->AppendText(pending_display_);
-        long excess = main_display_->GetLastPosition() - keep;
-        if (excess > 0)
-            main_display_->Remove(0, excess);
-    }
-    pending_display_.clear();
-    main_display_->ShowPosition(main_display_->GetLastPosition());
-}
-
-void xirr_mw::on_message(void *user, const char *text)
-{
-    auto *mw = static_cast<xirr_mw *>(user);
-    mw->begin_client_message();
-    mw->display_text(text, strlen(text));
-    mw->flush_display();
-}
-
-void xirr_mw::on_connected(void *user)
-{
-    static_cast<xirr_mw *>(user)->decoder_.reset();
-}
-
-void xirr_mw::on_received(void *user, const unsigned char *bytes, size_t length)
-{
-    static_cast<xirr_mw *>(user)->process_socket_data(bytes, length);
-}
-
-void xirr_mw::on_disconnected(void *user, const char *message)
-{
-    auto *mw = static_cast<xirr_mw *>(user);
-    mw->decoder_.reset();
-    mw->login_state_ = 0;
-    mw->SetTitle("Tarn Hollow");
-    mw->display_text("\n\n", 2);
-    mw->display_text(message, strlen(message));
-    static const char hint[] =
-        "\n\nTo log in again, type 'connect' or use the File / Connect menu option.\n\n";
-    mw->display_text(hint, sizeof hint - 1);
-    mw->flush_display();
-}
-
-int xirr_mw::on_text(void *user, const char *bytes, size_t length)
-{
-    static_cast<xirr_mw *>(user)->display_text(bytes, length);
-    return 1;
-}
-
-// Until the tag dispatcher exists, only what the connection and the
-// configuration need is handled: "login" starts play (and so the ping) with
-// the character's configuration, "zvpong" answers the ping, "uuid" gives the
-// installation its identifier.
-int xirr_mw::on_tag(void *user, const char *name, const char *payload, size_t)
-{
-    auto *mw = static_cast<xirr_mw *>(user);
-    ZvConfig &config = ZvConfig::instance();
-    if (strcmp(name, "login") == 0) {
-        mw->login_state_ = 2;
-        std::string character(payload, strcspn(payload, "\n"));
-        if (!character.empty())
-            config.switch_to_character(character.c_str());
-        return 1;
-    }
-    if (strcmp(name, "uuid") == 0) {
-        config.set_uuid(payload);
-        mw->connection_.set_identifier(config.get_uuid());
-        return 1;
-    }
-    if (strcmp(name, "event") == 0 && strcmp(payload, "zvpong") == 0) {
-        mw->pong_received();
-        return 1;
-    }
-    return 0;
-}
-
-void xirr_mw::on_status_report_due(void *user)
-{
-    static_cast<xirr_mw *>(user)->status_report_pending_ = true;
-}
-
-int xirr_mw::on_echo(void *user, int hidden)
-{
-    static_cast<xirr_mw *>(user)->password_mode_ = hidden != 0;
-    return 1;
-}
-
-int xirr_mw::on_bell(void *)
-{
-    wxBell();
-    return 1;
 }

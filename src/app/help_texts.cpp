@@ -1,0 +1,52 @@
+#include "app/help_texts.h"
+
+const char xirr_separator_line[] = "\n=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=-=";
+
+const char *const xirr_command_list[] = {
+    "\n",
+    "\nZorvik Control Commands -------------------------------",
+    "\n//commands               - this help screen",
+    "\n//help                   - show keyboard shortcuts",
+    "\n//version                - show client/server versions",
+    "\n//break                  - send TTY *break*",
+    "\n//history                - show recent client history",
+    "\n//ping                   - check/update ping time",
+    "\n//debug                  - display/change debug level",
+    "\n//debugfile              - change name of debug file",
+    "\n//cclear                 - quick clear of channel windows",
+    "\n//clear                  - quick clear of all backscroll",
+    "\n//quit                   - quick program exit",
+    "\n//disconnect             - quick disconnect",
+    "\n",
+    "\nCommands Used While Disconnected -----------------------",
+    "\nconnect <port>           - connect on a specified port",
+    "\nquit                     - quick program exit",
+    "\n",
+    nullptr,
+};
+
+const xirr_help_line xirr_keyboard_help[] = {
+    {"\nKeyboard controls you can use with this client:", 0},
+    {"\n", 0},
+    {"\nPgUp/PgDn         - lock and scroll the screen (any other key to unlock)", 0},
+    {"\nEscape            - erase current line", 0},
+    {"\nControl C         - (break) erase current line and stop all aliases", 0},
+    {"\nControl \\         - (abort) erase current line and stop all aliases", 0},
+    {"\nControl K         - erase/kill current line", 0},
+    {"\nControl M         - toggle automap window", 0},
+    {"\nControl P         - toggle hitpoint display bar", 0},
+    {"\nControl S         - freeze screen scrolling", 0},
+    {"\nControl Z         - freeze screen scrolling", 0},
+    {"\nControl Q         - unfreeze screen scrolling", 0},
+    {"\nControl -         - decrease font size", 0},
+    {"\nControl +         - increase font size", 0},
+    {"\nControl [         - decrease automap size", 0},
+    {"\nControl ]         - increase automap size", 0},
+    {"\nControl {         - decrease input window size", 0},
+    {"\nControl }         - increase input window size", 0},
+    {"\nControl 1-9       - quick open/close of popup windows", 0},
+    {"\nControl-Shift 1-9 - quick enable/disable of various features", 0},
+    {"\nF1-F12            - trigger aliases 'f01' through 'f12'", 1},
+    {"\nUp/Down           - look through previous commands", 0},
+    {nullptr, 0},
+};
