@@ -2,10 +2,12 @@
 
 #include "app/main_window.h"
 #include "config/zv_config.h"
+#include "display/themes.h"
 #include "foundation/bounded_text.h"
 #include "foundation/client_dirs.h"
 #include "foundation/debug_log.h"
 #include "foundation/xirr_random.h"
+#include "gfx/shared_fonts.h"
 #include "net/ssl_context.h"
 
 #include <wx/display.h>
@@ -44,9 +46,13 @@ bool xirr_client_app::OnInit()
 
     xirr_random_start_up();
     wxImage::AddHandler(new wxPNGHandler);
+    xirr_create_shared_fonts(8);
 
-    ZvConfig::instance().load_system_config();
+    ZvConfig &config = ZvConfig::instance();
+    config.load_system_config();
     read_command_line();
+    xirr_current_themes.switch_button_theme(config.get_current_theme());
+    xirr_current_themes.switch_background_theme(config.get_current_background_theme());
 
     main_window_ = new xirr_mw("Tarn Hollow", wxDefaultPosition, wxSize(984, 728));
     main_window_->delayed_initialization(args_.launcher_version);
@@ -61,6 +67,7 @@ int xirr_client_app::OnExit()
 {
     if (xirr_debug_level > 1)
         xirr_debug_printf("--------------------------- PROGRAM EXIT --------------------------\n");
+    xirr_destroy_shared_fonts();
     return 0;
 }
 

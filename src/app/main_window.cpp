@@ -9,9 +9,15 @@
 #include "foundation/browser_launch.h"
 #include "foundation/debug_log.h"
 #include "foundation/xirr_time.h"
+#include "display/ansi_display_window.h"
 #include "game/client_version.h"
+#include "gfx/shared_fonts.h"
+#include "gfx/xirr_bitmap_to_wx.h"
+#include "gfx/xirr_glyph_font.h"
+#include "widgets/animation_list.h"
 #include "input/line_edit.h"
 
+#include <wx/dcclient.h>
 #include <wx/panel.h>
 #include <wx/sizer.h>
 
@@ -26,6 +32,8 @@ wxBEGIN_EVENT_TABLE(xirr_mw, wxFrame)
     EVT_MENU_RANGE(XIRR_ID_CONNECT, XIRR_ID_ABOUT, xirr_mw::OnMenu)
     EVT_SIZE(xirr_mw::OnResize)
     EVT_SET_FOCUS(xirr_mw::OnFocus)
+    EVT_PAINT(xirr_mw::OnPaint)
+    EVT_ERASE_BACKGROUND(xirr_mw::OnEraseBackground)
 wxEND_EVENT_TABLE()
 
 xirr_mw::xirr_mw(const wxString &title, const wxPoint &position, const wxSize &size)
@@ -55,14 +63,14 @@ void xirr_mw::delayed_initialization(const char *launcher_version)
     auto *input_sizer = new wxBoxSizer(wxVERTICAL);
     input_sizer->Add(input_line_, 1, wxEXPAND);
     input_panel_->SetSizer(input_sizer);
-    main_display_ = new wxTextCtrl(this, wxID_ANY, wxEmptyString, wxDefaultPosition,
-                                   wxDefaultSize,
-                                   wxTE_MULTILINE | wxTE_READONLY | wxTE_RICH2 | wxBORDER_NONE);
-    main_display_->SetBackgroundColour(*wxBLACK);
-    main_display_->SetForegroundColour(wxColour(192, 192, 192));
+    main_display_ = new xirr_ansi_display(this, wxID_ANY, "main display", xirr_main_text_font(),
+                                          &xirr_mw_display_callbacks, this);
+    main_display_->show_scrollbar(config.get_mw_scrollbar_enable());
+    input_line_->apply_font(*xirr_main_text_font());
     menu_ = new xirr_main_menu(config);
     SetMenuBar(menu_);
     SetBackgroundColour(*wxBLACK);
+    SetBackgroundStyle(wxBG_STYLE_PAINT);
     CreateStatusBar(1);
 
     config.set_hooks(&xirr_mw_config_hooks, this);
@@ -89,6 +97,7 @@ void xirr_mw::OnTimer(wxTimerEvent &)
         input_line_->SetFocus();
     }
     socket_handler();
+    xirr_display_animations.tick(main_tick_ms);
     if (login_state() == xirr_tag_dispatch::playing)
         dispatch_.send_pending_status_report();
     if (pending_text_.pending()) {
@@ -140,6 +149,7 @@ void xirr_mw::layout()
     wxSize size = GetClientSize();
     if (size.x > 0 && size.y > 0)
         last_size_ = size;
+    update_background(0);
     xirr_main_layout_input in;
     xirr_layout_read_settings(ZvConfig::instance(), &in);
     in.width = last_size_.x;
@@ -151,8 +161,41 @@ void xirr_mw::layout()
         window->Show(child.shown != 0);
     };
     place(input_panel_, placed.input_panel);
-    place(main_display_, placed.main_display);
+    const xirr_layout_rect &r = placed.main_display.rect;
+    main_display_->set_position_and_size(r.x, r.y, r.width, r.height);
+    main_display_->Show(placed.main_display.shown != 0);
+    main_display_->follow_if_locked();
 }
+
+// Regenerates the background picture when the window outgrew it or its
+// style or colours changed (force: always).
+void xirr_mw::update_background(int force)
+{
+    const ZvConfig &config = ZvConfig::instance();
+    const int style = config.get_theme_bg_setting();
+    const int colours = config.get_current_background_theme();
+    if (!force && !background_.needs_redraw(last_size_.x, last_size_.y, style, colours))
+        return;
+    if (background_.update(last_size_.x, last_size_.y, style, colours, force) &&
+        background_.bitmap()) {
+        xirr_bitmap_to_wx(*background_.bitmap(), &background_copy_);
+        Refresh(false);
+    }
+}
+
+void xirr_mw::OnPaint(wxPaintEvent &)
+{
+    wxPaintDC dc(this);
+    if (!background_copy_.IsOk()) {
+        if (xirr_debug_level > 1)
+            xirr_debug_printf("Error in xirr_mw::repaint_handler() - no background image?\n");
+        return;
+    }
+    dc.DrawBitmap(background_copy_, 0, 0);
+}
+
+// The background is painted whole by OnPaint; erasing first would flicker.
+void xirr_mw::OnEraseBackground(wxEraseEvent &) {}
 
 void xirr_mw::OnPingTimer(wxTimerEvent &)
 {

@@ -4,24 +4,25 @@
 // menu bar, the three timers and the exit protocol; the main tick drives the
 // connection poll, the status report and the work queued for the
 // user-interface thread. The plain objects talk back through callback tables
-// kept in main_window_glue.cpp. Until the scrollback display exists, server
-// and client text go to a plain read-only text control, and the ping delay
-// to a plain status line.
+// kept in main_window_glue.cpp. Until the status bar exists, the ping delay
+// goes to a plain status line.
 
 #include "app/exit_countdown.h"
 #include "app/pending_work.h"
 #include "app/user_commands.h"
+#include "display/background.h"
 #include "game/game_connection.h"
 #include "game/ping_meter.h"
 #include "game/stream_decoder.h"
 #include "game/tag_dispatch.h"
 
+#include <wx/bitmap.h>
 #include <wx/frame.h>
-#include <wx/textctrl.h>
 #include <wx/timer.h>
 
 #include <cstdint>
 
+class xirr_ansi_display;
 class xirr_line_edit;
 class xirr_main_menu;
 class wxPanel;
@@ -61,6 +62,7 @@ public:
     void set_ansi_codes(int attribute, int colour);
     void repaint_main_display();
     void clear_main_display();
+    xirr_ansi_display *main_display() const { return main_display_; }
 
     // --- The game ---
     xirr_game_connection &connection() { return connection_; }
@@ -94,6 +96,9 @@ private:
     void OnMenu(wxCommandEvent &event);
     void OnResize(wxSizeEvent &event);
     void OnFocus(wxFocusEvent &event);
+    void OnPaint(wxPaintEvent &event);
+    void OnEraseBackground(wxEraseEvent &event);
+    void update_background(int force);
 
     void menu_command(int id);
     void menu_in_game_help(const char *request);
@@ -103,16 +108,17 @@ private:
     void orderly_close();
     void start_pending_browser();
     void socket_handler();
-    void flush_display();
 
     wxTimer main_tick_{this, main_tick_id};
     wxTimer ping_timer_{this, ping_timer_id};
     wxTimer save_timer_{this, save_timer_id};
-    wxTextCtrl *main_display_ = nullptr;
+    xirr_ansi_display *main_display_ = nullptr;
     wxPanel *input_panel_ = nullptr;
     xirr_line_edit *input_line_ = nullptr;
     xirr_main_menu *menu_ = nullptr;
     wxSize last_size_{-1, -1};
+    xirr_background background_;
+    wxBitmap background_copy_;     // the background as the toolkit paints it
 
     xirr_stream_decoder decoder_;
     xirr_game_connection connection_;
@@ -122,7 +128,6 @@ private:
     xirr_exit_countdown exit_countdown_;
     xirr_pending_url pending_url_;
     xirr_pending_text pending_text_;
-    wxString pending_display_;     // text waiting for the next display update
     bool constructed_ = false;
     bool focus_return_ = false;
     bool drain_queued_ = false;    // a follow-up poll is queued after a busy one

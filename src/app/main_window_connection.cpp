@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 
 #include "foundation/xirr_time.h"
+#include "display/ansi_display_window.h"
 #include "input/line_edit.h"
 
 // One poll of the game connection. A poll that stopped at its time budget
@@ -12,7 +13,6 @@
 void xirr_mw::socket_handler()
 {
     int more = connection_.poll();
-    flush_display();
     if (more && !drain_queued_) {
         drain_queued_ = true;
         CallAfter([this] {
@@ -22,14 +22,18 @@ void xirr_mw::socket_handler()
     }
 }
 
+// Text of one block is shown with one repaint of the display.
 void xirr_mw::process_socket_data(const unsigned char *bytes, size_t length)
 {
+    main_display_->clear_text_arrived();
     decoder_.feed(bytes, length);
+    if (main_display_->text_arrived())
+        main_display_->refresh();
 }
 
 void xirr_mw::emit_text(const char *bytes, size_t length)
 {
-    display_text(bytes, length);
+    main_display_->display_socket_data(bytes, length);
 }
 
 void xirr_mw::send_ping()

@@ -1,7 +1,7 @@
-// The main display of the main window. Until the scrollback display exists
-// this is a plain text control that keeps only the most recent text and
-// ignores colours.
+// The main window's main display: client messages and server text.
 #include "app/main_window.h"
+
+#include "display/ansi_display_window.h"
 
 #include <cstring>
 
@@ -10,48 +10,32 @@ void xirr_mw::begin_client_message()
     // The decoder keeps its state: a tagged message split across reads must
     // survive a client message shown between them. Only connect and
     // disconnect return it to text.
-    set_ansi_codes(0, 0x37);
-    display_text("\n");
+    main_display_->follow();
+    main_display_->reset_colors();
+    main_display_->display_text("\n");
 }
 
 void xirr_mw::display_text(const char *bytes, size_t length)
 {
-    pending_display_.append(wxString::From8BitData(bytes, length));
+    main_display_->display_socket_data(bytes, length);
 }
 
 void xirr_mw::display_text(const char *text)
 {
-    display_text(text, strlen(text));
+    main_display_->display_text(text);
 }
 
-void xirr_mw::set_ansi_codes(int, int) {}
+void xirr_mw::set_ansi_codes(int attribute, int colour)
+{
+    main_display_->set_ansi_codes(attribute, colour);
+}
 
 void xirr_mw::repaint_main_display()
 {
-    flush_display();
+    main_display_->refresh();
 }
 
 void xirr_mw::clear_main_display()
 {
-    pending_display_.clear();
-    main_display_->Clear();
-}
-
-// A native text control slows down badly with megabytes in it: keep the
-// last 64 KB.
-void xirr_mw::flush_display()
-{
-    constexpr long keep = 65536;
-    if (pending_display_.empty())
-        return;
-    if ((long)pending_display_.length() > keep) {
-        main_display_->SetValue(pending_display_.Right(keep));
-    } else {
-        main_display_->AppendText(pending_display_);
-        long excess = main_display_->GetLastPosition() - keep;
-        if (excess > 0)
-            main_display_->Remove(0, excess);
-    }
-    pending_display_.clear();
-    main_display_->ShowPosition(main_display_->GetLastPosition());
+    main_display_->clear();
 }

@@ -2,10 +2,12 @@
 
 #include "app/main_window.h"
 #include "config/config_settings.h"
+#include "foundation/xirr_random.h"
 #include "input/line_edit.h"
 
 #include <wx/utils.h>
 
+#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -99,19 +101,59 @@ void dispatch_config_command(void *user, const char *payload)
 }
 
 // Popup windows come later; until then every target is the main display.
-void dispatch_repaint(void *user, int)
+xirr_ansi_display &target(void *user, int)
 {
-    mw(user)->repaint_main_display();
+    return *mw(user)->main_display();
 }
 
-void dispatch_clear(void *user, int)
+void dispatch_suspend(void *user, int t)
 {
-    mw(user)->clear_main_display();
+    target(user, t).suspend_updates();
 }
 
-void dispatch_show(void *user, int, const char *text)
+void dispatch_resume(void *user, int t)
 {
-    mw(user)->display_text(text);
+    target(user, t).resume_updates();
+}
+
+void dispatch_clear(void *user, int t)
+{
+    target(user, t).clear();
+}
+
+void dispatch_repaint(void *user, int t)
+{
+    target(user, t).refresh();
+}
+
+int dispatch_scroll_position(void *user, int t)
+{
+    return target(user, t).get_scroll_bar_position();
+}
+
+void dispatch_set_scroll_position(void *user, int t, int position)
+{
+    target(user, t).set_scroll_position(position);
+}
+
+void dispatch_scroll_to_end(void *user, int t)
+{
+    target(user, t).scroll_to_end();
+}
+
+void dispatch_reset_colours(void *user, int t)
+{
+    target(user, t).reset_colors();
+}
+
+void dispatch_show(void *user, int t, const char *text)
+{
+    target(user, t).display_text(text);
+}
+
+void dispatch_colour_flash(void *user, int t, const char *arguments)
+{
+    target(user, t).parse_colorflash(arguments);
 }
 
 // --- Command processor ---
@@ -139,6 +181,18 @@ void command_show(void *user, const char *text)
 void command_repaint(void *user)
 {
     mw(user)->repaint_main_display();
+}
+
+void command_follow_if_locked(void *user)
+{
+    mw(user)->main_display()->follow_if_locked();
+}
+
+void command_debug_fill(void *user)
+{
+    mw(user)->main_display()->interpreter().debug_fill(&xirr_system_random, stdout,
+                                                       sizeof(wxString));
+    mw(user)->main_display()->refresh();
 }
 
 void command_clear_display(void *user)
@@ -220,6 +274,19 @@ void line_focus_returned(void *user)
     mw(user)->request_focus_return();
 }
 
+// --- Main display ---
+
+void display_open_url(void *user, const char *address)
+{
+    mw(user)->open_url(address);
+}
+
+int display_focus_input(void *user)
+{
+    mw(user)->input_line()->SetFocus();
+    return 1;
+}
+
 // --- Configuration ---
 
 void config_setting_changed(void *user, xirr_config_setting id, int value)
@@ -261,9 +328,16 @@ const xirr_dispatch_callbacks xirr_mw_dispatch_callbacks = [] {
     c.pong = dispatch_pong;
     c.process_command = dispatch_process_command;
     c.config_command = dispatch_config_command;
-    c.repaint = dispatch_repaint;
+    c.suspend_updates = dispatch_suspend;
+    c.resume_updates = dispatch_resume;
     c.clear = dispatch_clear;
+    c.repaint = dispatch_repaint;
+    c.scroll_position = dispatch_scroll_position;
+    c.set_scroll_position = dispatch_set_scroll_position;
+    c.scroll_to_end = dispatch_scroll_to_end;
+    c.reset_colours = dispatch_reset_colours;
     c.show = dispatch_show;
+    c.colour_flash = dispatch_colour_flash;
     return c;
 }();
 
@@ -274,7 +348,9 @@ const xirr_command_callbacks xirr_mw_command_callbacks = [] {
     c.set_colours = command_set_colours;
     c.show = command_show;
     c.repaint = command_repaint;
+    c.follow_if_locked = command_follow_if_locked;
     c.clear_display = command_clear_display;
+    c.debug_fill = command_debug_fill;
     c.list_history = command_list_history;
     c.password_mode = command_password_mode;
     c.tagged_data = command_tagged_data;
@@ -296,6 +372,12 @@ const xirr_line_edit_callbacks xirr_mw_line_edit_callbacks = [] {
     c.focus_returned = line_focus_returned;
     return c;
 }();
+
+const xirr_display_callbacks xirr_mw_display_callbacks = {
+    display_open_url,
+    nullptr,
+    display_focus_input,
+};
 
 const xirr_config_hooks xirr_mw_config_hooks = [] {
     xirr_config_hooks c = {};

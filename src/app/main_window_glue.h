@@ -6,6 +6,7 @@
 
 #include "app/user_commands.h"
 #include "config/config_hooks.h"
+#include "display/ansi_display_window.h"
 #include "game/game_connection.h"
 #include "game/stream_decoder.h"
 #include "game/tag_dispatch.h"
@@ -17,3 +18,4 @@ extern const xirr_dispatch_callbacks xirr_mw_dispatch_callbacks;
 extern const xirr_command_callbacks xirr_mw_command_callbacks;
 extern const xirr_config_hooks xirr_mw_config_hooks;
 extern const xirr_line_edit_callbacks xirr_mw_line_edit_callbacks;
+extern const xirr_display_callbacks xirr_mw_display_callbacks;
