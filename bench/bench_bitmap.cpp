@@ -11,34 +11,18 @@
 #include "gfx/xirr_bitmap.h"
 #include "gfx/xirr_glyph_set.h"
 #include "mud_corpus.h"
+#include "synthetic_glyphs.h"
 
 #include <benchmark/benchmark.h>
 
-#include <random>
 #include <string>
 #include <vector>
 
 namespace {
 
-constexpr int glyph_w = 6, glyph_h = 13;
+using th_bench::glyph_h;
+using th_bench::glyph_w;
 constexpr int view_w = 984, view_h = 728;
-
-void synthesise_font(xirr_glyph_set &font)
-{
-    std::mt19937 random(4007);
-    std::uniform_int_distribution<int> percent(0, 99), partial(1, 254);
-    for (int code = XIRR_GLYPH_FIRST; code <= XIRR_GLYPH_LAST; code++) {
-        xirr_glyph *glyph = font.slot(code);
-        glyph->create(glyph_w, glyph_h);
-        if (code == ' ')
-            continue;
-        for (int y = 0; y < glyph_h; y++)
-            for (int x = 0; x < glyph_w; x++) {
-                const int p = percent(random);
-                glyph->row(y)[x] = static_cast<uint8_t>(p < 60 ? 0 : p < 75 ? 255 : partial(random));
-            }
-    }
-}
 
 // Printable corpus text, one string per view row, each as wide as the view.
 std::vector<std::string> view_rows()
@@ -66,7 +50,7 @@ template <class Blend>
 void glyph_grid(benchmark::State &state, Blend blend)
 {
     xirr_glyph_set font;
-    synthesise_font(font);
+    th_bench::synthesise_glyphs(font);
     xirr_bitmap target(view_w, view_h);
     const xirr_glyph &glyph = *font.glyph_for_byte('m');
     int64_t glyphs = 0;
@@ -112,7 +96,7 @@ void BM_clear_1024x768(benchmark::State &state)
 void BM_text_view_984x728(benchmark::State &state)
 {
     xirr_glyph_set font;
-    synthesise_font(font);
+    th_bench::synthesise_glyphs(font);
     const std::vector<std::string> rows = view_rows();
     xirr_bitmap view(view_w, view_h);
     for (auto _ : state) {

@@ -20,38 +20,22 @@
 #include "gfx/xirr_bitmap.h"
 #include "gfx/xirr_glyph_set.h"
 #include "mud_corpus.h"
+#include "synthetic_glyphs.h"
 
 #include <benchmark/benchmark.h>
 
-#include <random>
 #include <string>
 
 namespace {
 
-constexpr int glyph_w = 6, glyph_h = 13;
+using th_bench::glyph_h;
+using th_bench::glyph_w;
 constexpr int view_w = 984, view_h = 728;
-
-void synthesise_glyphs(xirr_glyph_set &glyphs)
-{
-    std::mt19937 random(4007);
-    std::uniform_int_distribution<int> percent(0, 99), partial(1, 254);
-    for (int code = XIRR_GLYPH_FIRST; code <= XIRR_GLYPH_LAST; code++) {
-        xirr_glyph *glyph = glyphs.slot(code);
-        glyph->create(glyph_w, glyph_h);
-        if (code == ' ')
-            continue;
-        for (int y = 0; y < glyph_h; y++)
-            for (int x = 0; x < glyph_w; x++) {
-                const int p = percent(random);
-                glyph->row(y)[x] = static_cast<uint8_t>(p < 60 ? 0 : p < 75 ? 255 : partial(random));
-            }
-    }
-}
 
 struct view_fixture {
     explicit view_fixture(int full_lines)
     {
-        synthesise_glyphs(glyphs);
+        th_bench::synthesise_glyphs(glyphs);
         int widths[256];
         store.set_metrics(widths, xirr_view_metrics(glyphs, 0, widths));
         store.set_client_size(view_w, view_h);

@@ -2,7 +2,8 @@
 the client takes it, then a marker the client answers; time the whole.
 
 The marker is the text "FLOOD-END <sha256 hex of the flood>\\n" followed by the
-flag tag ";tzvflood;". The time runs from the first flood byte to the first
+tag ";slogin;Flood;elogin;": a login makes the client send its status report
+on its next tick, which is the answer. The time runs from the first flood byte to the first
 client line after the marker; the summary
 {"flood_bytes": ..., "seconds": ..., "mb_per_s": ...} (1 MB = 1,000,000 bytes)
 goes to stdout and the record file.
@@ -28,7 +29,7 @@ class Flood:
     def __init__(self, megabytes, seed, recorder):
         """Generate the flood now, so that sending it costs no generation time."""
         self.data = mudtext.generate(seed, int(megabytes * 1000000))
-        self.marker = wire.text("FLOOD-END %s\n" % hashlib.sha256(self.data).hexdigest()) + wire.flag("zvflood")
+        self.marker = wire.text("FLOOD-END %s\n" % hashlib.sha256(self.data).hexdigest()) + wire.tag("login", "Flood")
         self._recorder = recorder
 
     async def serve(self, conn):

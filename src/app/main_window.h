@@ -131,6 +131,8 @@ private:
     bool constructed_ = false;
     bool focus_return_ = false;
     bool drain_queued_ = false;    // a follow-up poll is queued after a busy one
+    bool display_dirty_ = false;   // server text arrived since the last repaint
+    int64_t last_forced_paint_us_ = 0;
 
     wxDECLARE_EVENT_TABLE();
 };

@@ -8,11 +8,23 @@
 
 // One poll of the game connection. A poll that stopped at its time budget
 // queues another right after the toolkit has handled its pending events, so
-// a flood of server text is read at full speed without starving repaints
-// and input.
+// a flood of server text is read at full speed without starving input. The
+// toolkit paints only when nothing else is ready, which never happens while
+// the follow-up polls keep coming, so during a flood the display is painted
+// directly every paint_interval_us.
 void xirr_mw::socket_handler()
 {
+    constexpr int64_t paint_interval_us = 50000;
     int more = connection_.poll();
+    if (display_dirty_) {
+        display_dirty_ = false;
+        main_display_->refresh();
+        int64_t now = xirr_gettimeofday_useconds();
+        if (more && now - last_forced_paint_us_ >= paint_interval_us) {
+            last_forced_paint_us_ = now;
+            main_display_->Update();
+        }
+    }
     if (more && !drain_queued_) {
         drain_queued_ = true;
         CallAfter([this] {
@@ -22,13 +34,15 @@ void xirr_mw::socket_handler()
     }
 }
 
-// Text of one block is shown with one repaint of the display.
+// The display is repainted once per poll, after every block read in it,
+// rather than once per block: a repaint costs about as much as decoding a
+// whole block, and only the last one of a poll is ever seen.
 void xirr_mw::process_socket_data(const unsigned char *bytes, size_t length)
 {
     main_display_->clear_text_arrived();
     decoder_.feed(bytes, length);
     if (main_display_->text_arrived())
-        main_display_->refresh();
+        display_dirty_ = true;
 }
 
 void xirr_mw::emit_text(const char *bytes, size_t length)

@@ -30,7 +30,7 @@ public:
     static constexpr int connect_timeout_ms = 5000;
     // Bound of one poll's reading, so a flood of server text leaves the
     // toolkit time to repaint and take input between polls.
-    static constexpr int64_t read_budget_us = 8000;
+    static constexpr int64_t read_budget_us = 16000;
 
     xirr_game_connection(const char *host, int default_port, const char *version,
                          const xirr_connection_callbacks *callbacks, void *user);

@@ -6,15 +6,13 @@
 #include "app/menu_table.h"
 #include "config/zv_config.h"
 
+#include "../window_test_support.h"
+
 #include <gtest/gtest.h>
 
-#include <wx/app.h>
 #include <wx/frame.h>
 #include <wx/image.h>
-#include <wx/init.h>
 #include <wx/mstream.h>
-
-#include <cstdio>
 
 namespace {
 
@@ -165,8 +163,6 @@ TEST(MainMenuWindow, BuiltinImagesDecode)
         {XIRR_IMAGE_ICON_SHOCKING_GRASP, 17, 17, true},
         {XIRR_IMAGE_ICON_SICKENING_TOUCH, 17, 17, true},
     };
-    if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG))
-        wxImage::AddHandler(new wxPNGHandler);
     for (const auto &c : cases) {
         SCOPED_TRACE(c.image);
         const unsigned char *data = nullptr;
@@ -188,13 +184,5 @@ TEST(MainMenuWindow, BuiltinImagesDecode)
 
 int main(int argc, char **argv)
 {
-    ::testing::InitGoogleTest(&argc, argv);
-    wxApp::SetInstance(new wxApp());
-    if (!wxEntryStart(argc, argv)) {
-        fprintf(stderr, "no display for the window tests\n");
-        return 1;
-    }
-    const int result = RUN_ALL_TESTS();
-    wxEntryCleanup();
-    return result;
+    return th_window::run_all_tests(argc, argv);
 }

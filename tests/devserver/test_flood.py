@@ -39,10 +39,10 @@ class FloodTest(unittest.TestCase):
             with server.client() as client:
                 # A line sent before the marker is not the answer.
                 client.sock.sendall(b"_zorvik abc 1.0\nearly\n")
-                received = client.read_until(b";tzvflood;", timeout=30)
+                received = client.read_until(b";slogin;Flood;elogin;", timeout=30)
                 flood, marker = received.split(b"FLOOD-END ")
                 self.assertEqual(flood, mudtext.generate(5, 300000))
-                self.assertEqual(marker, b"%s\n;tzvflood;" % hashlib.sha256(flood).hexdigest().encode())
+                self.assertEqual(marker, b"%s\n;slogin;Flood;elogin;" % hashlib.sha256(flood).hexdigest().encode())
                 self.assertIsNone(server.stdout_line(0.5))
                 client.send_line("answer")
                 summary = json.loads(server.stdout_line(10))

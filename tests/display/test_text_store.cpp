@@ -8,6 +8,7 @@
 #include "display/text_store_conversion.h"
 
 #include "../foundation/captured_log.h"
+#include "wrap_model.h"
 
 #include <gtest/gtest.h>
 
@@ -69,49 +70,7 @@ std::string joined(xirr_textctrl_store &store)
     return all;
 }
 
-// Greedy wrap of text as the store must lay it out: each logical line is
-// cut while it is at least limit wide, after the last space that fits or
-// else before the character that reaches the limit, unless already its
-// first character does.
-std::vector<std::string> model_layout(const std::string &text, const int *widths, int limit, bool wrap)
-{
-    std::vector<std::string> lines;
-    size_t start = 0;
-    for (;;) {
-        const size_t lf = text.find('\n', start);
-        std::string rest = text.substr(start, lf == std::string::npos ? std::string::npos : lf - start);
-        auto width = [&](const std::string &s) {
-            long long sum = 0;
-            for (unsigned char c : s)
-                sum += widths[c];
-            return sum;
-        };
-        while (wrap && limit > 0 && width(rest) >= limit) {
-            long long sum = 0;
-            size_t fit = 0, space = 0;
-            for (size_t i = 0; i < rest.size(); i++) {
-                const int w = widths[static_cast<unsigned char>(rest[i])];
-                if (sum + w >= limit)
-                    break;
-                sum += w;
-                fit = i + 1;
-                if (rest[i] == ' ')
-                    space = i + 1;
-            }
-            if (fit == 0)
-                break;
-            const size_t cut = space ? space : fit;
-            lines.push_back(rest.substr(0, cut));
-            rest = rest.substr(cut);
-        }
-        if (lf == std::string::npos) {
-            lines.push_back(rest);
-            return lines;
-        }
-        lines.push_back(rest + "\n");
-        start = lf + 1;
-    }
-}
+using th_test::model_layout;
 
 TEST(text_store, starts_and_clears_to_one_empty_line)
 {

@@ -16,9 +16,12 @@
 #include "display/text_store_conversion.h"
 #include "foundation/debug_log.h"
 
+#include "../display/wrap_model.h"
+
 #include <cstdint>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -100,57 +103,17 @@ std::string without_leading_line_feeds(const std::string &text)
     return first == std::string::npos ? std::string() : text.substr(first);
 }
 
-// Greedy word wrap of one logical line: cut while it is at least limit
-// wide, after the last space that fits or else before the character that
-// reaches the limit, unless its first character already does.
-void wrap_line(std::string rest, const int *widths, int limit, std::string *out)
+// The model's layout of text with line_break between lines.
+std::string joined_model_layout(const std::string &text, const int *widths, int limit, bool wrap)
 {
-    auto width = [&](const std::string &s) {
-        long long sum = 0;
-        for (unsigned char c : s)
-            sum += widths[c];
-        return sum;
-    };
-    while (limit > 0 && width(rest) >= limit) {
-        long long sum = 0;
-        size_t fit = 0, space = 0;
-        for (size_t i = 0; i < rest.size(); i++) {
-            const int w = widths[static_cast<unsigned char>(rest[i])];
-            if (sum + w >= limit)
-                break;
-            sum += w;
-            fit = i + 1;
-            if (rest[i] == ' ')
-                space = i + 1;
-        }
-        if (fit == 0)
-            break;
-        const size_t cut = space ? space : fit;
-        *out += rest.substr(0, cut) + line_break;
-        rest = rest.substr(cut);
-    }
-    *out += rest;
-}
-
-// The layout of text with line_break between lines, after the "\n" of
-// hard ends.
-std::string model_layout(const std::string &text, const int *widths, int limit, int wrap)
-{
+    const std::vector<std::string> lines = th_test::model_layout(text, widths, limit, wrap);
     std::string out;
-    size_t start = 0;
-    for (;;) {
-        const size_t lf = text.find('\n', start);
-        const std::string line = text.substr(start, lf == std::string::npos ? std::string::npos : lf - start);
-        if (wrap)
-            wrap_line(line, widths, limit, &out);
-        else
-            out += line;
-        if (lf == std::string::npos)
-            return out;
-        out += "\n";
-        out += line_break;
-        start = lf + 1;
+    for (size_t i = 0; i < lines.size(); i++) {
+        if (i)
+            out += line_break;
+        out += lines[i];
     }
+    return out;
 }
 
 std::string store_layout(xirr_textctrl_store &store)
@@ -263,6 +226,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         if (c != line_break)
             stored += c;
     require(without_leading_line_feeds(stored) == without_leading_line_feeds(expected.stored));
-    require(layout == model_layout(stored, store.char_widths(), client_width, store.wrap()));
+    require(layout == joined_model_layout(stored, store.char_widths(), client_width, store.wrap()));
     return 0;
 }

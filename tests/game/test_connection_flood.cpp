@@ -1,6 +1,6 @@
 // The game connection against the local world's flood mode: 50 MB of server
 // text over TLS must arrive whole and in order. The world ends the flood
-// with "FLOOD-END <sha256 of every flood byte>\n" and the flag tag zvflood.
+// with "FLOOD-END <sha256 of every flood byte>\n" and a login tag.
 
 #include "game/game_connection.h"
 
@@ -109,7 +109,7 @@ TEST(ConnectionFlood, FiftyMegabytesArriveWholeAndInOrder)
                                     &stream);
     connection.set_identifier("DFLT0000000000000000000000000000");
 
-    const std::string end_tag = ";tzvflood;";
+    const std::string end_tag = ";slogin;Flood;elogin;";
     auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(120);
     while (stream.disconnect.empty() && std::chrono::steady_clock::now() < deadline) {
         if (stream.bytes.size() >= end_tag.size() &&

@@ -10,21 +10,15 @@
 
 #include <gtest/gtest.h>
 
-#include <wx/app.h>
 #include <wx/dcclient.h>
-#include <wx/dcmemory.h>
-#include <wx/dcscreen.h>
-#include <wx/evtloop.h>
 #include <wx/frame.h>
 #include <wx/rawbmp.h>
-#include <wx/stopwatch.h>
 #include <wx/window.h>
 
 #include <algorithm>
-#include <cstdio>
-#include <string>
 
 #include "../foundation/captured_log.h"
+#include "../window_test_support.h"
 #include "bitmap_pictures.h"
 
 namespace {
@@ -194,15 +188,6 @@ public:
     bool painted = false;
 };
 
-void run_events_for(long ms)
-{
-    const wxStopWatch clock;
-    while (clock.Time() < ms) {
-        wxTheApp->Yield(true);
-        wxMilliSleep(10);
-    }
-}
-
 }  // namespace
 
 TEST_F(shared_font_test, a_window_shows_text_drawn_through_the_fonts_exactly)
@@ -218,21 +203,13 @@ TEST_F(shared_font_test, a_window_shows_text_drawn_through_the_fonts_exactly)
     wxFrame *frame = new wxFrame(nullptr, wxID_ANY, "glyph fonts", wxPoint(0, 0), wxSize(400, 130));
     picture_window *window = new picture_window(frame, picture);
     frame->Show();
-    const wxStopWatch clock;
-    while (!window->painted && clock.Time() < 5000)
-        run_events_for(20);
-    run_events_for(200);
-    ASSERT_TRUE(window->painted);
+    ASSERT_TRUE(th_window::pump_until([&] { return window->painted; }));
+    th_window::pump_for(200);
 
-    // Read the window back from the screen.
-    const wxPoint at = window->GetScreenPosition();
-    wxBitmap shot(picture.GetWidth(), picture.GetHeight(), 24);
-    {
-        wxScreenDC screen;
-        wxMemoryDC memory(shot);
-        memory.Blit(0, 0, picture.GetWidth(), picture.GetHeight(), &screen, at.x, at.y);
-    }
-    const wxImage image = shot.ConvertToImage();
+    // The frame stretches its only child: the picture is the top left part.
+    const wxImage image = th_window::screen_of(window);
+    ASSERT_GE(image.GetWidth(), picture.GetWidth());
+    ASSERT_GE(image.GetHeight(), picture.GetHeight());
     int mismatches = 0, inked = 0;
     for (int y = 0; y < picture.GetHeight(); y++)
         for (int x = 0; x < picture.GetWidth(); x++) {
@@ -244,32 +221,10 @@ TEST_F(shared_font_test, a_window_shows_text_drawn_through_the_fonts_exactly)
     EXPECT_EQ(mismatches, 0);
     EXPECT_GT(inked, 500) << "the text left ink in the picture";
     frame->Destroy();
-    run_events_for(50);
-}
-
-// A toolkit assertion fails the running test instead of opening a dialog.
-static void fail_on_assert(const wxString &file, int line, const wxString &function, const wxString &condition,
-                           const wxString &message)
-{
-    ADD_FAILURE() << "wx assertion " << condition.ToStdString() << " in " << function.ToStdString() << " ("
-                  << file.ToStdString() << ":" << line << "): " << message.ToStdString();
+    th_window::pump_for(50);
 }
 
 int main(int argc, char **argv)
 {
-    testing::InitGoogleTest(&argc, argv);
-    wxSetAssertHandler(fail_on_assert);
-    wxApp::SetInstance(new wxApp());
-    if (!wxEntryStart(argc, argv)) {
-        fprintf(stderr, "no display for the window tests\n");
-        return 2;
-    }
-    int result;
-    {
-        wxEventLoop loop;
-        wxEventLoopActivator active(&loop);
-        result = RUN_ALL_TESTS();
-    }
-    wxEntryCleanup();
-    return result;
+    return th_window::run_all_tests(argc, argv);
 }

@@ -9,19 +9,17 @@
 #include "input/primary_selection.h"
 
 #include "../foundation/captured_log.h"
+#include "../window_test_support.h"
 
 #include <gtest/gtest.h>
 
-#include <wx/app.h>
 #include <wx/frame.h>
 #include <wx/image.h>
 #include <wx/panel.h>
 #include <wx/sizer.h>
-#include <wx/utils.h>
 
 #include <cstdio>
 #include <cstdlib>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -68,22 +66,8 @@ const xirr_line_edit_callbacks callbacks = {
     &window_recorder::focus_returned,
 };
 
-// Runs the toolkit's events until done() holds, for at most timeout_ms.
-bool pump_until(const std::function<bool()> &done, int timeout_ms = 3000)
-{
-    for (int waited = 0; waited <= timeout_ms; waited += 10) {
-        wxYield();
-        if (done())
-            return true;
-        usleep(10000);
-    }
-    return false;
-}
-
-void pump(int ms)
-{
-    pump_until([] { return false; }, ms);
-}
+using th_window::pump_for;
+using th_window::pump_until;
 
 int xdotool(const std::string &args)
 {
@@ -120,7 +104,7 @@ protected:
     {
         world->panel->GetSizer()->Detach(line);
         line->Destroy();
-        pump(50);
+        pump_for(50);
     }
 
     // Sends keys (xdotool returns once the X server has them) and lets the
@@ -128,7 +112,7 @@ protected:
     void keys(const std::string &xdotool_args)
     {
         ASSERT_EQ(xdotool(xdotool_args), 0) << xdotool_args;
-        pump(150);
+        pump_for(150);
     }
     std::vector<std::string> calls() const { return world->window.calls; }
     std::string value() const { return line->GetValue().ToStdString(); }
@@ -219,7 +203,7 @@ int bright_pixels(xirr_line_edit *line)
     line->GetCaret()->Hide();
     line->Refresh();
     line->Update();
-    pump(200);
+    pump_for(200);
     wxRect r = line->GetScreenRect();
     std::string png = std::string(getenv("TMPDIR") ? getenv("TMPDIR") : "/tmp") +
                       "/th_line_edit_" + std::to_string(getpid()) + ".png";
@@ -287,7 +271,7 @@ TEST_F(LineEditWindow, PrimarySelectionCopyAndPaste)
     ASSERT_EQ(xirr_set_clipboard_data("drop"), 1);
     line->SetSelection(2, 6);
     line->Paste();
-    pump(100);
+    pump_for(100);
     EXPECT_EQ(value(), "c drop 'fireball'");
     EXPECT_EQ(log.text(), "xirr_line_edit::manual_clipboard_paste()\n"
                           "xirr_line_edit::pasteEvent()\n"
@@ -325,7 +309,7 @@ TEST_F(LineEditWindow, FocusComesBackFromWindowsOfTheMainWindow)
 
     floating->Destroy();
     child->Destroy();
-    pump(50);
+    pump_for(50);
 }
 
 }  // namespace
@@ -333,12 +317,11 @@ TEST_F(LineEditWindow, FocusComesBackFromWindowsOfTheMainWindow)
 int main(int argc, char **argv)
 {
     ::testing::InitGoogleTest(&argc, argv);
-    wxApp::SetInstance(new wxApp);
-    if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit()) {
-        fprintf(stderr, "cannot start the toolkit (no display?)\n");
+    th_window::toolkit toolkit(argc, argv);
+    if (!toolkit.started() || !wxTheApp->CallOnInit()) {
+        fprintf(stderr, "cannot start the toolkit\n");
         return 1;
     }
-    wxInitAllImageHandlers();
 
     fixture f;
     world = &f;
@@ -348,7 +331,7 @@ int main(int argc, char **argv)
                           "main input window");
     f.panel->SetSizer(new wxBoxSizer(wxVERTICAL));
     f.frame->Show();
-    pump(300);
+    pump_for(300);
 
     // No window manager: give the frame the X focus ourselves.
     int result = 1;
@@ -357,13 +340,12 @@ int main(int argc, char **argv)
     if (system(focus.c_str()) != 0) {
         fprintf(stderr, "cannot focus the test frame\n");
     } else {
-        pump(200);
+        pump_for(200);
         result = RUN_ALL_TESTS();
     }
 
     f.frame->Destroy();
-    pump(100);
+    pump_for(100);
     world = nullptr;
-    wxEntryCleanup();
     return result;
 }

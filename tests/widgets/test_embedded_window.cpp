@@ -4,19 +4,12 @@
 #include "widgets/embedded_window.h"
 
 #include "../foundation/captured_log.h"
+#include "../window_test_support.h"
 
 #include <gtest/gtest.h>
 
-#include <wx/app.h>
-#include <wx/dcclient.h>
-#include <wx/dcmemory.h>
 #include <wx/frame.h>
-#include <wx/image.h>
-#include <wx/init.h>
-#include <wx/utils.h>
 
-#include <cstdio>
-#include <string>
 #include <vector>
 
 namespace {
@@ -59,45 +52,10 @@ public:
     int animation_callback(int elapsed_ms) override { return flash_step(elapsed_ms); }
 };
 
-// Runs the event loop until done() holds or 5 s have passed.
-template <typename Condition>
-bool pump_until(Condition done)
-{
-    for (int i = 0; i < 500; i++) {
-        wxYield();
-        if (done())
-            return true;
-        wxMilliSleep(10);
-    }
-    return false;
-}
-
-// Lets pending paints happen.
-void pump_a_while()
-{
-    for (int i = 0; i < 10; i++) {
-        wxYield();
-        wxMilliSleep(5);
-    }
-}
-
-// The window's pixels as the screen shows them.
-wxImage screen_of(wxWindow *window)
-{
-    const wxSize size = window->GetClientSize();
-    wxClientDC dc(window);
-    wxBitmap copy(size.x, size.y, 24);
-    {
-        wxMemoryDC memory(copy);
-        memory.Blit(0, 0, size.x, size.y, &dc, 0, 0);
-    }
-    return copy.ConvertToImage();
-}
-
-xirr_rgb screen_pixel(const wxImage &image, int x, int y)
-{
-    return {image.GetRed(x, y), image.GetGreen(x, y), image.GetBlue(x, y)};
-}
+using th_window::pump_a_while;
+using th_window::pump_until;
+using th_window::screen_of;
+using th_window::screen_pixel;
 
 class embedded_window_test : public ::testing::Test {
 protected:
@@ -243,13 +201,5 @@ TEST_F(embedded_window_test, a_window_without_an_animation_leaves_the_list_with_
 
 int main(int argc, char **argv)
 {
-    ::testing::InitGoogleTest(&argc, argv);
-    wxApp::SetInstance(new wxApp());
-    if (!wxEntryStart(argc, argv)) {
-        fprintf(stderr, "no display for the window tests\n");
-        return 1;
-    }
-    const int result = RUN_ALL_TESTS();
-    wxEntryCleanup();
-    return result;
+    return th_window::run_all_tests(argc, argv);
 }

@@ -14,62 +14,22 @@
 #include "input/primary_selection.h"
 
 #include "../../foundation/log_test_support.h"
+#include "../../window_test_support.h"
 
 #include <gtest/gtest.h>
 
-#include <wx/app.h>
-#include <wx/dcclient.h>
-#include <wx/dcmemory.h>
 #include <wx/frame.h>
-#include <wx/image.h>
-#include <wx/init.h>
 #include <wx/uiaction.h>
-#include <wx/utils.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 
 namespace {
 
-// Runs the event loop until done() holds or 5 s have passed.
-template <typename Condition>
-bool pump_until(Condition done)
-{
-    for (int i = 0; i < 500; i++) {
-        wxYield();
-        if (done())
-            return true;
-        wxMilliSleep(10);
-    }
-    return false;
-}
-
-void pump_a_while()
-{
-    for (int i = 0; i < 20; i++) {
-        wxYield();
-        wxMilliSleep(5);
-    }
-}
-
-// The window's pixels as the screen shows them.
-wxImage screen_of(wxWindow *window)
-{
-    const wxSize size = window->GetClientSize();
-    wxClientDC dc(window);
-    wxBitmap copy(size.x, size.y, 24);
-    {
-        wxMemoryDC memory(copy);
-        memory.Blit(0, 0, size.x, size.y, &dc, 0, 0);
-    }
-    return copy.ConvertToImage();
-}
-
-xirr_rgb pixel(const wxImage &image, int x, int y)
-{
-    return {image.GetRed(x, y), image.GetGreen(x, y), image.GetBlue(x, y)};
-}
+using th_window::pump_a_while;
+using th_window::pump_until;
+using th_window::screen_of;
+using th_window::screen_pixel;
 
 // Whether p is colour 0xRRGGBB blended over black with some coverage C:
 // each channel C * colour / 256.
@@ -181,7 +141,7 @@ TEST_F(display_window_test, bright_red_text_is_drawn_in_the_schemes_bright_red)
     int inked_pixels = 0, wrong = 0;
     for (int y = at.y - h / 2; y < at.y + h / 2; y++)
         for (int x = 1; x < point_of(0, 7).x; x++) {
-            const xirr_rgb p = pixel(screen, x, y);
+            const xirr_rgb p = screen_pixel(screen, x, y);
             if (p == xirr_rgb{0, 0, 0})
                 continue;
             inked_pixels++;
@@ -195,11 +155,11 @@ TEST_F(display_window_test, reverse_turns_the_text_area_dark_grey_until_reset)
 {
     show("plain\n");
     const wxPoint empty(text().GetClientSize().x - 5, 5);
-    EXPECT_EQ(pixel(screen_of(&text()), empty.x, empty.y), (xirr_rgb{0, 0, 0}));
+    EXPECT_EQ(screen_pixel(screen_of(&text()), empty.x, empty.y), (xirr_rgb{0, 0, 0}));
     show("\x1b[7mreverse\n");
-    EXPECT_EQ(pixel(screen_of(&text()), empty.x, empty.y), (xirr_rgb{64, 64, 64}));
+    EXPECT_EQ(screen_pixel(screen_of(&text()), empty.x, empty.y), (xirr_rgb{64, 64, 64}));
     show("\x1b[0mnormal\n");
-    EXPECT_EQ(pixel(screen_of(&text()), empty.x, empty.y), (xirr_rgb{0, 0, 0}));
+    EXPECT_EQ(screen_pixel(screen_of(&text()), empty.x, empty.y), (xirr_rgb{0, 0, 0}));
 }
 
 TEST_F(display_window_test, drag_selection_reaches_the_primary_selection_with_hard_line_ends_only)
@@ -255,39 +215,39 @@ TEST_F(display_window_test, frame_is_red_while_scrolled_back)
     show(lines);
     const xirr_rgb white{255, 255, 255}, grey{128, 128, 128};
     wxImage screen = screen_of(display);
-    EXPECT_EQ(pixel(screen, 0, 50), white);
-    EXPECT_EQ(pixel(screen, 1, 50), grey);
+    EXPECT_EQ(screen_pixel(screen, 0, 50), white);
+    EXPECT_EQ(screen_pixel(screen, 1, 50), grey);
 
     wheel(120);
     EXPECT_FALSE(display->following());
     screen = screen_of(display);
-    EXPECT_EQ(pixel(screen, 0, 50), (xirr_rgb{255, 0, 0}));
-    EXPECT_EQ(pixel(screen, 1, 50), (xirr_rgb{192, 0, 0}));
-    EXPECT_EQ(pixel(screen, 50, 0), (xirr_rgb{255, 0, 0}));
+    EXPECT_EQ(screen_pixel(screen, 0, 50), (xirr_rgb{255, 0, 0}));
+    EXPECT_EQ(screen_pixel(screen, 1, 50), (xirr_rgb{192, 0, 0}));
+    EXPECT_EQ(screen_pixel(screen, 50, 0), (xirr_rgb{255, 0, 0}));
 
     // Scrolling back down to the end ends the lock.
     wheel(-120);
     EXPECT_TRUE(display->following());
     screen = screen_of(display);
-    EXPECT_EQ(pixel(screen, 0, 50), white);
-    EXPECT_EQ(pixel(screen, 1, 50), grey);
+    EXPECT_EQ(screen_pixel(screen, 0, 50), white);
+    EXPECT_EQ(screen_pixel(screen, 1, 50), grey);
 }
+
+// The configuration at its defaults and the shared fonts, for every test.
+class display_environment : public ::testing::Environment {
+public:
+    void SetUp() override
+    {
+        ZvConfig::instance().setup_default_config(nullptr);
+        ASSERT_EQ(xirr_create_shared_fonts(8), 1);
+    }
+    void TearDown() override { xirr_destroy_shared_fonts(); }
+};
 
 }  // namespace
 
 int main(int argc, char **argv)
 {
-    ::testing::InitGoogleTest(&argc, argv);
-    wxApp::SetInstance(new wxApp());
-    if (!wxEntryStart(argc, argv)) {
-        fprintf(stderr, "no display for the window tests\n");
-        return 1;
-    }
-    wxInitAllImageHandlers();
-    ZvConfig::instance().setup_default_config(nullptr);
-    xirr_create_shared_fonts(8);
-    const int result = RUN_ALL_TESTS();
-    xirr_destroy_shared_fonts();
-    wxEntryCleanup();
-    return result;
+    ::testing::AddGlobalTestEnvironment(new display_environment);
+    return th_window::run_all_tests(argc, argv);
 }
