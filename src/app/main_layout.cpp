@@ -188,3 +188,36 @@ void xirr_layout_read_settings(const ZvConfig &config, xirr_main_layout_input *i
     in->channel_window_enable = config.get_channel_window_enable();
     in->channel_window_height = config.get_channel_window_height();
 }
+
+xirr_banner_layout xirr_layout_banner(int current_layout, int width, int height, int bw, int bh,
+                                      int tw, int th)
+{
+    xirr_banner_layout b;
+    b.rect.width = bw > tw ? bw : tw;
+    b.rect.height = bh + th - 5;
+    const int half = b.rect.width / 2;
+    switch (current_layout) {
+    case 2:   // left bottom: the top left corner is free
+        b.banner_x = half - bw / 2;
+        b.banner_y = 0;
+        b.text_x = half - tw / 2;
+        b.text_y = bh - 5;
+        break;
+    case 1:   // left top: the bottom left corner
+        b.banner_x = half - bw / 2;
+        b.banner_y = height - bh - th + 10;
+        b.text_x = half - tw / 2;
+        b.text_y = height - th;
+        b.rect.y = height - b.rect.height;
+        break;
+    default:  // embedded: the bottom right corner
+        b.banner_x = width - half - bw / 2;
+        b.banner_y = height - bh - th + 10;
+        b.text_x = width - half - tw / 2;
+        b.text_y = height - th;
+        b.rect.x = width - b.rect.width;
+        b.rect.y = height - b.rect.height;
+        break;
+    }
+    return b;
+}

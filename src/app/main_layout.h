@@ -109,3 +109,14 @@ xirr_embedded_layout xirr_layout_embedded(const xirr_main_layout_input &in, int 
 // Copies the layout settings of config's current configuration into *in;
 // the size and the window facts stay as they are.
 void xirr_layout_read_settings(const ZvConfig &config, xirr_main_layout_input *in);
+
+// Where the banner goes: the banner image (bw x bh) with the web host's name
+// (tw x th) below it, in the corner the layout leaves free. rect is where a
+// click opens the web page.
+struct xirr_banner_layout {
+    int banner_x = 0, banner_y = 0;
+    int text_x = 0, text_y = 0;
+    xirr_layout_rect rect;
+};
+xirr_banner_layout xirr_layout_banner(int current_layout, int width, int height, int bw, int bh,
+                                      int tw, int th);

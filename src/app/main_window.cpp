@@ -17,7 +17,6 @@
 #include "widgets/animation_list.h"
 #include "input/line_edit.h"
 
-#include <wx/dcclient.h>
 #include <wx/panel.h>
 #include <wx/sizer.h>
 
@@ -34,6 +33,7 @@ wxBEGIN_EVENT_TABLE(xirr_mw, wxFrame)
     EVT_SET_FOCUS(xirr_mw::OnFocus)
     EVT_PAINT(xirr_mw::OnPaint)
     EVT_ERASE_BACKGROUND(xirr_mw::OnEraseBackground)
+    EVT_MOUSE_EVENTS(xirr_mw::OnMouse)
 wxEND_EVENT_TABLE()
 
 xirr_mw::xirr_mw(const wxString &title, const wxPoint &position, const wxSize &size)
@@ -57,6 +57,7 @@ xirr_mw::~xirr_mw()
 void xirr_mw::delayed_initialization(const char *launcher_version)
 {
     ZvConfig &config = ZvConfig::instance();
+    load_banner();
     input_panel_ = new wxPanel(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxBORDER_NONE,
                                "main input window");
     input_line_ = new xirr_line_edit(input_panel_, config, &xirr_mw_line_edit_callbacks, this);
@@ -181,17 +182,6 @@ void xirr_mw::update_background(int force)
         xirr_bitmap_to_wx(*background_.bitmap(), &background_copy_);
         Refresh(false);
     }
-}
-
-void xirr_mw::OnPaint(wxPaintEvent &)
-{
-    wxPaintDC dc(this);
-    if (!background_copy_.IsOk()) {
-        if (xirr_debug_level > 1)
-            xirr_debug_printf("Error in xirr_mw::repaint_handler() - no background image?\n");
-        return;
-    }
-    dc.DrawBitmap(background_copy_, 0, 0);
 }
 
 // The background is painted whole by OnPaint; erasing first would flicker.

@@ -17,6 +17,7 @@
 #include "game/tag_dispatch.h"
 
 #include <wx/bitmap.h>
+#include <wx/font.h>
 #include <wx/frame.h>
 #include <wx/timer.h>
 
@@ -97,6 +98,8 @@ private:
     void OnResize(wxSizeEvent &event);
     void OnFocus(wxFocusEvent &event);
     void OnPaint(wxPaintEvent &event);
+    void OnMouse(wxMouseEvent &event);
+    void load_banner();
     void OnEraseBackground(wxEraseEvent &event);
     void update_background(int force);
 
@@ -119,6 +122,9 @@ private:
     wxSize last_size_{-1, -1};
     xirr_background background_;
     wxBitmap background_copy_;     // the background as the toolkit paints it
+    wxBitmap banner_;
+    wxFont banner_font_;
+    wxRect banner_rect_;           // a click here opens the game's web page
 
     xirr_stream_decoder decoder_;
     xirr_game_connection connection_;

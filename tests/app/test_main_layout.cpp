@@ -367,3 +367,31 @@ TEST(MainLayout, DefaultSettingsFromTheConfiguration)
 }
 
 }  // namespace
+
+TEST(MainLayout, BannerSitsInTheCornerEachLayoutLeavesFree)
+{
+    struct banner_case {
+        int layout;
+        int banner_x, banner_y, text_x, text_y;
+        xirr_layout_rect rect;
+    };
+    // A 192 x 43 banner over a 100 x 15 name in a 1000 x 700 window: the
+    // rectangle is 192 x 53.
+    const banner_case cases[] = {
+        {2, 0, 0, 46, 38, {0, 0, 192, 53}},
+        {1, 0, 652, 46, 685, {0, 647, 192, 53}},
+        {0, 808, 652, 854, 685, {808, 647, 192, 53}},
+    };
+    for (const banner_case &c : cases) {
+        SCOPED_TRACE(c.layout);
+        xirr_banner_layout b = xirr_layout_banner(c.layout, 1000, 700, 192, 43, 100, 15);
+        EXPECT_EQ(b.banner_x, c.banner_x);
+        EXPECT_EQ(b.banner_y, c.banner_y);
+        EXPECT_EQ(b.text_x, c.text_x);
+        EXPECT_EQ(b.text_y, c.text_y);
+        EXPECT_EQ(b.rect.x, c.rect.x);
+        EXPECT_EQ(b.rect.y, c.rect.y);
+        EXPECT_EQ(b.rect.width, c.rect.width);
+        EXPECT_EQ(b.rect.height, c.rect.height);
+    }
+}
