@@ -58,6 +58,8 @@ void xirr_mw::delayed_initialization(const char *launcher_version)
 {
     ZvConfig &config = ZvConfig::instance();
     load_banner();
+    if (config.get_font_size() != xirr_main_text_font()->GetPointSize())
+        xirr_main_text_font()->SetPointSize(config.get_font_size());
     input_panel_ = new wxPanel(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxBORDER_NONE,
                                "main input window");
     input_line_ = new xirr_line_edit(input_panel_, config, &xirr_mw_line_edit_callbacks, this);

@@ -86,6 +86,9 @@ public:
     void layout();
 
     // --- Settings ---
+    // The main text font's size in points, applied to every window using it.
+    int font_size() const;
+    void set_font_size(int points);
     void setting_changed(int id, int value);
     void configuration_applied();
 

@@ -269,6 +269,16 @@ int line_login_state(void *user)
     return mw(user)->login_state();
 }
 
+int line_font_size(void *user)
+{
+    return mw(user)->font_size();
+}
+
+void line_set_font_size(void *user, int points)
+{
+    mw(user)->set_font_size(points);
+}
+
 void line_focus_returned(void *user)
 {
     mw(user)->request_focus_return();
@@ -369,6 +379,8 @@ const xirr_line_edit_callbacks xirr_mw_line_edit_callbacks = [] {
     c.process_command = line_process_command;
     c.send_line = line_send_line;
     c.login_state = line_login_state;
+    c.font_size = line_font_size;
+    c.set_font_size = line_set_font_size;
     c.focus_returned = line_focus_returned;
     return c;
 }();

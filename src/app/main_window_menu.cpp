@@ -7,6 +7,10 @@
 #include "config/zv_config.h"
 #include "foundation/bounded_text.h"
 #include "foundation/browser_launch.h"
+#include "display/ansi_display_window.h"
+#include "gfx/shared_fonts.h"
+#include "gfx/xirr_glyph_font.h"
+#include "input/line_edit.h"
 
 namespace {
 
@@ -88,6 +92,12 @@ void xirr_mw::menu_command(int id)
         config.set_current_background_theme(2);
         config.set_theme_bg_setting(3);
         break;
+    case XIRR_ID_BIGGER_FONT:
+        input_line_->change_font_size(1);
+        break;
+    case XIRR_ID_SMALLER_FONT:
+        input_line_->change_font_size(-1);
+        break;
     case XIRR_ID_KEYBOARD_SHORTCUTS:
         commands_.show_keyboard_help();
         break;
@@ -147,6 +157,21 @@ void xirr_mw::menu_web_link(int id)
                            "You can try to get to the link manually by going to:\n\n");
     add_pending_local_text(address.c_str());
     add_pending_local_text("\n\n");
+}
+
+int xirr_mw::font_size() const
+{
+    return xirr_main_text_font()->GetPointSize();
+}
+
+void xirr_mw::set_font_size(int points)
+{
+    xirr_glyph_font *font = xirr_main_text_font();
+    font->SetPointSize(points);
+    main_display_->set_font(font);
+    input_line_->apply_font(*font);
+    ZvConfig::instance().set_font_size(points);
+    layout();
 }
 
 void xirr_mw::setting_changed(int id, int value)
