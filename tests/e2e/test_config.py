@@ -32,7 +32,7 @@ class ConfigTest(unittest.TestCase):
             records = game.wait_records(lambda r: client_lines(r), timeout=20)
             self.assertTrue(wait_for(ready, timeout=10))
             client.close_window(window)
-            self.assertEqual(client.wait(timeout=5), 0)
+            self.assertEqual(client.wait(timeout=10), 0)
             return re.match(GREETING, client_lines(records)[0]).group(1)
 
     def test_identifier_and_character_file_survive_a_restart(self):

@@ -134,7 +134,9 @@ class PlayingTest(unittest.TestCase):
 
             # A setting changed from the menu makes one new report.
             reports = sum(1 for l in s.lines() if l.startswith("zvlstatus"))
-            s.key("alt+p", "s")
+            s.key("alt+p")
+            s.settle(0.5)   # the menu opens before its mnemonic is typed
+            s.key("s")
             self.assertTrue(wait_for(
                 lambda: sum(1 for l in s.lines() if l.startswith("zvlstatus")) == reports + 1, 5),
                 s.lines())
@@ -146,14 +148,14 @@ class PlayingTest(unittest.TestCase):
 
             s.client.close_window(s.window)
             s.wait_line("quit -check")
-            self.assertEqual(s.client.wait(timeout=5), 0)
+            self.assertEqual(s.client.wait(timeout=10), 0)
 
     def test_quit_while_disconnected_exits(self):
         with TempHome() as home:
             s = self.start(home)
             s.settle(1.0)
             s.type_line("quit")
-            self.assertEqual(s.client.wait(timeout=5), 0)
+            self.assertEqual(s.client.wait(timeout=10), 0)
 
     def test_double_slash_quit_exits_without_sending(self):
         with world() as game, TempHome() as home:
@@ -161,7 +163,7 @@ class PlayingTest(unittest.TestCase):
             game.wait_records(lambda r: any(l.startswith("_zorvik") for l in client_lines(r)), 15)
             s.settle(0.5)
             s.type_line("//quit")
-            self.assertEqual(s.client.wait(timeout=5), 0)
+            self.assertEqual(s.client.wait(timeout=10), 0)
             self.assertNotIn("//quit", s.lines())
 
 
