@@ -109,6 +109,8 @@ private:
     void menu_command(int id);
     void menu_in_game_help(const char *request);
     void menu_web_link(int id);
+    void menu_change_font();
+    void menu_change_button_font();
     void show_separator_line();
     void save_state();
     void orderly_close();

@@ -12,6 +12,8 @@
 #include "gfx/xirr_glyph_font.h"
 #include "input/line_edit.h"
 
+#include <wx/fontdlg.h>
+
 namespace {
 
 // The font colour items: the value they store and the scheme's name.
@@ -98,6 +100,12 @@ void xirr_mw::menu_command(int id)
     case XIRR_ID_SMALLER_FONT:
         input_line_->change_font_size(-1);
         break;
+    case XIRR_ID_CHANGE_FONT:
+        menu_change_font();
+        break;
+    case XIRR_ID_CHANGE_BUTTON_FONT:
+        menu_change_button_font();
+        break;
     case XIRR_ID_KEYBOARD_SHORTCUTS:
         commands_.show_keyboard_help();
         break;
@@ -157,6 +165,45 @@ void xirr_mw::menu_web_link(int id)
                            "You can try to get to the link manually by going to:\n\n");
     add_pending_local_text(address.c_str());
     add_pending_local_text("\n\n");
+}
+
+// The toolkit's font dialog preset with font; returns the chosen font, or
+// an invalid one when the dialog was cancelled.
+static wxFont choose_font(wxWindow *parent, const wxFont &font)
+{
+    wxFontData data;
+    data.SetInitialFont(font);
+    wxFontDialog dialog(parent, data);
+    if (dialog.ShowModal() != wxID_OK)
+        return wxFont();
+    return dialog.GetFontData().GetChosenFont();
+}
+
+void xirr_mw::menu_change_font()
+{
+    wxFont chosen = choose_font(this, *xirr_main_text_font());
+    if (!chosen.IsOk())
+        return;
+    xirr_main_text_font()->copy_font(chosen);
+    ZvConfig::instance().store_font(chosen.GetNativeFontInfoDesc().utf8_str(),
+                                    chosen.GetPointSize());
+    set_font_size(chosen.GetPointSize());
+}
+
+// The small button font becomes the chosen font, the status font the same
+// two points larger.
+void xirr_mw::menu_change_button_font()
+{
+    wxFont chosen = choose_font(this, *xirr_small_button_font());
+    if (!chosen.IsOk())
+        return;
+    xirr_small_button_font()->copy_font(chosen);
+    wxFont status = chosen;
+    status.SetPointSize(chosen.GetPointSize() + 2);
+    xirr_status_font()->copy_font(status);
+    ZvConfig::instance().store_button_font(chosen.GetNativeFontInfoDesc().utf8_str(),
+                                           chosen.GetPointSize());
+    layout();
 }
 
 int xirr_mw::font_size() const
