@@ -263,11 +263,16 @@ void xirr_mw::add_pending_local_text(const char *text)
 void xirr_mw::start_pending_browser()
 {
     char url[xirr_pending_url::capacity];
-    if (pending_url_.take(url) && !xirr_http_fork(url)) {
-        add_pending_local_text("\n\nSorry, but I can't seem invoke the FireFox browser.  "
-                               "This is the only browser I currently trust.\n"
-                               "You can try to get to the link manually by going to:\n\n");
-        add_pending_local_text(url);
-        add_pending_local_text("\n\n");
-    }
+    if (pending_url_.take(url) && !xirr_http_fork(url))
+        queue_manual_link_message(url);
+}
+
+// Shown on the next main tick when the browser could not be started.
+void xirr_mw::queue_manual_link_message(const char *address)
+{
+    add_pending_local_text("\n\nSorry, but I can't seem invoke the FireFox browser.  "
+                           "This is the only browser I currently trust.\n"
+                           "You can try to get to the link manually by going to:\n\n");
+    add_pending_local_text(address);
+    add_pending_local_text("\n\n");
 }

@@ -115,6 +115,7 @@ private:
     void save_state();
     void orderly_close();
     void start_pending_browser();
+    void queue_manual_link_message(const char *address);
     void socket_handler();
 
     wxTimer main_tick_{this, main_tick_id};

@@ -160,11 +160,7 @@ void xirr_mw::menu_web_link(int id)
         repaint_main_display();
         return;
     }
-    add_pending_local_text("\n\nSorry, but I can't seem invoke the FireFox browser.  "
-                           "This is the only browser I currently trust.\n"
-                           "You can try to get to the link manually by going to:\n\n");
-    add_pending_local_text(address.c_str());
-    add_pending_local_text("\n\n");
+    queue_manual_link_message(address.c_str());
 }
 
 // The toolkit's font dialog preset with font; returns the chosen font, or

@@ -290,20 +290,28 @@ int clip_copy(const xirr_bitmap &target, const xirr_bitmap &source, int x, int y
     return 1;
 }
 
+// Both bitmaps usable (else the failure is logged for the copy named) and
+// the copied area clipped into *a; 0 when there is nothing to copy.
+int prepare_copy(const xirr_bitmap &target, const xirr_bitmap &source, int x, int y,
+                 const char *name, copy_area *a)
+{
+    if (!target.IsOk()) {
+        xirr_log_pixel_data_failed(name, " dest");
+        return 0;
+    }
+    if (!source.IsOk()) {
+        xirr_log_pixel_data_failed(name, " src");
+        return 0;
+    }
+    return clip_copy(target, source, x, y, a);
+}
+
 }  // namespace
 
 void xirr_bitmap::DrawBitmapIgnoreAlpha(const xirr_bitmap &source, int x, int y)
 {
-    if (!IsOk()) {
-        xirr_log_pixel_data_failed("DrawBitmapIgnoreAlpha", " dest");
-        return;
-    }
-    if (!source.IsOk()) {
-        xirr_log_pixel_data_failed("DrawBitmapIgnoreAlpha", " src");
-        return;
-    }
     copy_area a;
-    if (!clip_copy(*this, source, x, y, &a))
+    if (!prepare_copy(*this, source, x, y, "DrawBitmapIgnoreAlpha", &a))
         return;
     for (int i = 0; i < a.rows; i++) {
         const int row = a.backwards_rows ? a.rows - 1 - i : i;
@@ -314,16 +322,8 @@ void xirr_bitmap::DrawBitmapIgnoreAlpha(const xirr_bitmap &source, int x, int y)
 
 void xirr_bitmap::DrawBitmapUseAlpha(const xirr_bitmap &source, int x, int y)
 {
-    if (!IsOk()) {
-        xirr_log_pixel_data_failed("DrawBitmapUseAlpha", " dest");
-        return;
-    }
-    if (!source.IsOk()) {
-        xirr_log_pixel_data_failed("DrawBitmapUseAlpha", " src");
-        return;
-    }
     copy_area a;
-    if (!clip_copy(*this, source, x, y, &a))
+    if (!prepare_copy(*this, source, x, y, "DrawBitmapUseAlpha", &a))
         return;
     for (int i = 0; i < a.rows; i++) {
         const int row = a.backwards_rows ? a.rows - 1 - i : i;
